@@ -1,0 +1,25 @@
+#pragma once
+// A fresh folder under /tmp for one test, removed with everything in it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    std::vector<std::string> entries() const;
+
+private:
+    std::string path_;
+};
+
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+bool readFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+
+}  // namespace test
