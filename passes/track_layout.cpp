@@ -56,20 +56,34 @@ std::size_t bucketOf(const EventNode& event, std::size_t home) {
     return home;
 }
 
+// Below this many Events a Track is walked fast wherever its Events lie.
+constexpr std::uint32_t kCompactAbove = 4096;
+
 void splitByChannel(Song& song) {
     std::array<Track, kBucketCount> buckets;
     for (Track& bucket : buckets) bucket = makeTrack(song);
+    // Delta times become absolute ones on the way, in the walk that moves them.
+    const bool fromDelta = song.timeMode == TimeMode::Delta;
     for (Track& source : song.tracks) {
         const std::size_t home = homeBucket(song, source);
+        std::uint32_t absolute = 0;
         while (!isEmpty(source)) {
             const EventIndex pos = firstEvent(source);
-            moveEvent(buckets[bucketOf(eventAt(source, pos), home)], source, pos);
+            EventNode& event = eventAt(source, pos);
+            if (fromDelta) {
+                absolute += event.time;
+                event.time = absolute;
+            }
+            moveEvent(buckets[bucketOf(event, home)], source, pos);
         }
     }
+    song.timeMode = TimeMode::Absolute;
     song.tracks.clear();
     for (Track& bucket : buckets) {
         if (isEmpty(bucket)) continue;
-        sortEvents(bucket);
+        // Events lie in memory in the order they were read; a Track that sorting
+        // reordered is laid out again, or every later walk of it jumps about.
+        if (sortEvents(bucket) && bucket.count > kCompactAbove) compactTrack(bucket);
         appendTrack(song, std::move(bucket));
     }
     song.format = 1;
@@ -78,11 +92,11 @@ void splitByChannel(Song& song) {
 }  // namespace
 
 void convertFormat(Song& song, std::uint16_t target) {
-    setTimeMode(song, TimeMode::Absolute);
-    if (target == 0) {
-        mergeIntoOne(song);
-    } else if (target == 1) {
+    if (target == 1) {
         splitByChannel(song);
+    } else {
+        setTimeMode(song, TimeMode::Absolute);
+        if (target == 0) mergeIntoOne(song);
     }
     appendEndOfTrack(song, stripEndOfTrack(song));
 }

@@ -6,6 +6,11 @@
 namespace vorlanthe {
 
 int writeVarLen(ByteStream& out, std::uint32_t value) {
+    if (value < 0x80) {  // most delta times: one byte
+        if (putByte(out, static_cast<std::uint8_t>(value))) return 0;
+        writeConsoleLine(write_messages::kVarLenWrite);
+        return -1;
+    }
     std::uint8_t groups[5];
     int count = 0;
     do {

@@ -60,7 +60,11 @@ Track makeTrack(Song& song);
 inline bool isEmpty(const Track& track) { return track.count == 0; }
 inline EventIndex firstEvent(const Track& track) { return track.head; }
 inline EventIndex lastEvent(const Track& track) { return track.tail; }
-inline EventIndex nextEvent(const Track& track, EventIndex pos) { return nodeAt(*track.pool, pos).next; }
+inline EventIndex nextEvent(const Track& track, EventIndex pos) {
+    const EventIndex next = nodeAt(*track.pool, pos).next;
+    prefetchAhead(*track.pool, next);
+    return next;
+}
 inline EventNode& eventAt(const Track& track, EventIndex pos) { return nodeAt(*track.pool, pos); }
 inline ByteView payloadOf(const Track& track, EventIndex pos) { return payloadAt(*track.pool, pos); }
 Event eventValue(const Track& track, EventIndex pos);
@@ -73,7 +77,16 @@ void appendEvent(Track& track, const Event& event);
 EventIndex eraseEvent(Track& track, EventIndex pos);
 void moveEvent(Track& destination, Track& source, EventIndex pos);
 void mergeEvents(Track& destination, Track& source);
-void sortEvents(Track& track);
+
+// As moveEvent, but the Event is copied into fresh slots of a region, so that the
+// Events of a Track built this way lie together in memory and walking it stays
+// fast; the source slots are given back. Only the Event's position changes.
+void relocateEvent(Track& destination, PoolCursor& region, Track& source, EventIndex pos);
+
+// Relocates a Track's Events, in their order, into a region of their own.
+void compactTrack(Track& track);
+// True when the sort changed the order of the Events.
+bool sortEvents(Track& track);
 void clearTrack(Track& track);
 
 // --- The Song's track list ------------------------------------------------

@@ -47,14 +47,16 @@ Track takeLeadingRun(Track& track) {
 // Bottom-up merge sort over a binary counter of lists, fed with the Track's ascending
 // runs from the front: a sorted Track costs one walk, and every merge keeps the
 // earlier Events as the destination, so the sort is stable.
-void sortEvents(Track& track) {
-    if (track.count < 2) return;
+bool sortEvents(Track& track) {
+    if (track.count < 2) return false;
     constexpr int kLevels = 33;  // 2^32 Events at most
     Track levels[kLevels];
     for (Track& level : levels) level.pool = track.pool;
     int used = 0;
+    bool reordered = false;
     while (!isEmpty(track)) {
         Track carry = takeLeadingRun(track);
+        if (!isEmpty(track)) reordered = true;  // more than one run
         int level = 0;
         while (!isEmpty(levels[level])) {
             mergeEvents(levels[level], carry);
@@ -75,6 +77,7 @@ void sortEvents(Track& track) {
         clearTrack(levels[level]);
     }
     track = result;
+    return reordered;
 }
 
 }  // namespace vorlanthe

@@ -69,7 +69,7 @@ void appendNewEvent(Track& track, std::uint32_t time, std::uint8_t status, std::
                     std::uint8_t data2, const std::uint8_t* payload, std::size_t payloadSize) {
     EventPool& pool = *track.pool;
     const bool withPayload = payloadSize != 0;
-    const EventIndex index = allocateEvent(pool, withPayload);
+    const EventIndex index = allocateEvent(pool, withPayload, status);
     EventNode& node = nodeAt(pool, index);
     node.time = time;
     node.status = status;
@@ -88,13 +88,33 @@ void appendEvent(Track& track, const Event& event) {
 EventIndex eraseEvent(Track& track, EventIndex pos) {
     const EventIndex next = nodeAt(*track.pool, pos).next;
     unlink(track, pos);
-    // The slots are released with the Song; nothing links to them any more.
+    releaseEvent(*track.pool, pos);
     return next;
 }
 
 void moveEvent(Track& destination, Track& source, EventIndex pos) {
     unlink(source, pos);
     linkAtEnd(destination, pos);
+}
+
+void relocateEvent(Track& destination, PoolCursor& region, Track& source, EventIndex pos) {
+    EventPool& pool = *source.pool;
+    const EventNode node = nodeAt(pool, pos);
+    const EventIndex copy = allocateEvent(pool, node.hasPayload != 0, region);
+    nodeAt(pool, copy) = node;
+    if (node.hasPayload) slotAt(pool, copy + 1).payload = slotAt(pool, pos + 1).payload;  // same arena bytes
+    unlink(source, pos);
+    releaseEvent(pool, pos);
+    linkAtEnd(destination, copy);
+}
+
+void compactTrack(Track& track) {
+    Track compacted;
+    compacted.pool = track.pool;
+    PoolCursor region;
+    while (!isEmpty(track)) relocateEvent(compacted, region, track, firstEvent(track));
+    closeCursor(*track.pool, region);
+    track = compacted;
 }
 
 void mergeEvents(Track& destination, Track& source) {
