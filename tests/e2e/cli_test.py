@@ -59,7 +59,8 @@ class CommandLine(unittest.TestCase):
         text = err.decode()
         self.assertTrue(text.startswith(BANNER + "; Main Header Size 6 byte.\n"))
         self.assertTrue(text.endswith("変換中\ndone.\n"))
-        written = open(os.path.join(self.dir, "example_.mid"), "rb").read()
+        with open(os.path.join(self.dir, "example_.mid"), "rb") as f:
+            written = f.read()
         self.assertEqual(written[:14], b"MThd\0\0\0\6\0\1\0\4\0\x18")
         self.assertLess(len(written), os.path.getsize(path))
 
@@ -96,6 +97,29 @@ class CommandLine(unittest.TestCase):
         self.assertEqual(code, 0)
         self.assertIn(b'\xe3\x83\x86\xe3\x82\xad\xe3\x82\xb9\xe3\x83\x88:"\\x1B]0;pwn\\x07"\n', err)
         self.assertNotIn(b"\x1b", err)
+
+    def test_full_device_keeps_the_earlier_output(self):
+        mount = os.path.join(self.dir, "small")
+        os.makedirs(mount)
+        if os.geteuid() != 0 or subprocess.run(["mount", "-t", "tmpfs", "-o", "size=96k", "tmpfs", mount],
+                                               capture_output=True).returncode != 0:
+            self.skipTest("cannot mount a small tmpfs here")
+        try:
+            # About 60 KB of notes: the output cannot fit beside it.
+            notes = b"".join(bytes([0, 0x90 | (i % 16), 60 + i % 12, 100]) for i in range(15000))
+            song = os.path.join(mount, "big.mid")
+            with open(song, "wb") as f:
+                f.write(smf(notes + b"\x00\xff\x2f\x00"))
+            with open(os.path.join(mount, "big_.mid"), "wb") as f:
+                f.write(b"earlier")
+            code, _, err = run(song)
+            self.assertEqual(code, 2, err.decode())
+            self.assertIn("出力でエラー\ndone.\n", err.decode())
+            with open(os.path.join(mount, "big_.mid"), "rb") as f:
+                self.assertEqual(f.read(), b"earlier")
+            self.assertEqual(sorted(os.listdir(mount)), ["big.mid", "big_.mid"])
+        finally:
+            subprocess.run(["umount", mount], capture_output=True)
 
     def test_exit_status_for_damaged_and_missing_files(self):
         damaged = os.path.join(self.dir, "cut.mid")
