@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 JOBS ?= 2
 
-.PHONY: all demo test clean
+.PHONY: all demo test package clean
 
 all:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -20,6 +20,10 @@ demo:
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The .deb, checked: unpacked, run on the example, manual page rendered.
+package:
+	bash tests/package/check_deb.sh $(BUILD)-package
 
 clean:
 	rm -rf $(BUILD)
