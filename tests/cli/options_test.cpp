@@ -46,8 +46,12 @@ TEST(ReadArguments, FollowsTheOptionRules) {
         {{"/Xfoo", "/7", "/", "song.mid"}, true, "song.mid", 65535, 3, 24},
         {{"/song.mid"}, false, "", 65535, 3, 24},
         {{""}, true, "", 65535, 3, 24},
+#ifndef _WIN32
         // An absolute POSIX path is a path, not an option.
         {{"/tmp/song.mid"}, true, "/tmp/song.mid", 65535, 3, 24},
+#else
+        {{"/tmp/song.mid"}, false, "", 65535, 3, 24},
+#endif
     };
     for (const ArgumentCase& c : cases) {
         const RunSettings s = readArguments(c.arguments);
@@ -83,3 +87,21 @@ TEST(OutputPath, UnderscoreBeforeTheFileNamesLastDot) {
     EXPECT_FALSE(makeOutputPath("", output));
     EXPECT_FALSE(makeOutputPath("music/", output));
 }
+
+#ifdef _WIN32
+TEST(OutputPath, WindowsSeparatorsAndCp932Names) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\take.2\\song", "C:\\take.2\\song_"},
+        {"C:\\midi\\a.b.mid", "C:\\midi\\a.b_.mid"},
+        {"\x95\x5C.mid", "\x95\x5C_.mid"},  // the second byte of this character is not a separator
+        {"dir.x\\\x95\x5C", "dir.x\\\x95\x5C_"},
+    };
+    for (const auto& [input, expected] : cases) {
+        std::string output;
+        ASSERT_TRUE(makeOutputPath(input, output)) << input;
+        EXPECT_EQ(output, expected);
+    }
+    std::string output;
+    EXPECT_FALSE(makeOutputPath("C:\\music\\", output));
+}
+#endif

@@ -3,8 +3,6 @@
 #include "cli/pipeline.h"
 #include "support/console_capture.h"
 #include "support/smf_bytes.h"
-#include <sys/stat.h>
-
 #include "support/temp_dir.h"
 
 using namespace vorlanthe;
@@ -89,7 +87,7 @@ TEST(Pipeline, ExitStatusTellsWhatWasWritten) {
     {
         // A folder where the output should go.
         test::writeFile(dir.file("ok.mid"), kPianoSong);
-        ASSERT_EQ(::mkdir(dir.file("ok_.mid").c_str(), 0755), 0);
+        ASSERT_TRUE(test::makeFolder(dir.file("ok_.mid")));
         test::ConsoleCapture console;
         EXPECT_EQ(runVorlanthe({dir.file("ok.mid")}), kExitNoOutput);
         EXPECT_NE(console.text().find("変換中\nFile Openできなかった\ndone.\n"), std::string::npos);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "smf_read/smf_reader.h"
 #include "support/console_capture.h"
 #include "support/smf_bytes.h"
@@ -142,8 +140,13 @@ TEST(ReadSong, OpensFilesByPath) {
     EXPECT_EQ(readSong(song, dir.path()), -1);  // a folder
     EXPECT_EQ(readSong(song, dir.file("missing.mid")), -1);
     EXPECT_EQ(console.text(), "File Openできなかった\nFile Openできなかった\n");
-    // Shift_JIS and UTF-8 names reach the file system as given.
-    for (const std::string& name : {std::string("\x83\x73\x83\x41\x83\x6D.mid"), std::string("ピアノ.mid")}) {
+    // Shift_JIS names open, and on POSIX UTF-8 ones too: the bytes reach the file
+    // system as given (on Windows they are code page 932 text).
+    std::vector<std::string> names = {"\x83\x73\x83\x41\x83\x6D.mid"};
+#ifndef _WIN32
+    names.push_back("ピアノ.mid");
+#endif
+    for (const std::string& name : names) {
         test::writeFile(dir.file(name), test::smfFile(0, 96, {kNote}));
         Song named;
         EXPECT_EQ(readSong(named, dir.file(name)), 0);

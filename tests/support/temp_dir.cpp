@@ -1,40 +1,47 @@
 #include "support/temp_dir.h"
 
-#include <dirent.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace test {
 
+namespace fs = std::filesystem;
+
 TempDir::TempDir() {
-    char pattern[] = "/tmp/vorlanthe-test-XXXXXX";
-    const char* made = ::mkdtemp(pattern);
-    path_ = made != nullptr ? made : "/tmp";
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (;;) {
+        const fs::path candidate = fs::temp_directory_path() /
+                                   ("vorlanthe-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+        std::error_code error;
+        if (fs::create_directory(candidate, error)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
 }
 
 TempDir::~TempDir() {
-    if (path_ == "/tmp") return;
-    const std::string command = "rm -rf '" + path_ + "'";
-    if (std::system(command.c_str()) != 0) {
-        // Leftovers in /tmp do no harm.
-    }
+    std::error_code error;
+    fs::remove_all(path_, error);  // leftovers in the temporary folder do no harm
 }
 
 std::vector<std::string> TempDir::entries() const {
     std::vector<std::string> names;
-    if (DIR* dir = ::opendir(path_.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") names.push_back(name);
-        }
-        ::closedir(dir);
-    }
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(path_, error)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool makeFolder(const std::string& path) {
+    std::error_code error;
+    return fs::create_directory(path, error);
 }
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {

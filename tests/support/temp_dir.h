@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder under /tmp for one test, removed with everything in it.
+// A fresh folder in the system's temporary folder for one test, removed with
+// everything in it.
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,7 @@ private:
     std::string path_;
 };
 
+bool makeFolder(const std::string& path);
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 bool readFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
