@@ -1,29 +1,18 @@
-// The output file on Windows: a temporary file beside the output, made with
-// exclusive creation, moved over the output once complete.
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
-#include "platform/file_output.h"
+#include "platform/file_output_system.h"
+#include "platform/path_rules.h"
 #include "platform/windows_text.h"
 
 namespace vorlanthe {
 
 namespace {
-
-int gFailingWrite = 0;
-int gWritesSeen = 0;
-
-std::wstring folderOf(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"/\\");
-    if (separator == std::wstring::npos) return L".";
-    return path.substr(0, separator == 0 ? 1 : separator);
-}
 
 std::wstring wideOf(const std::string& path) {
     std::wstring wide;
@@ -33,104 +22,51 @@ std::wstring wideOf(const std::string& path) {
 
 }  // namespace
 
-void injectOutputWriteFailure(int writeNumber) {
-    gFailingWrite = writeNumber;
-    gWritesSeen = 0;
+bool isFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wideOf(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-OutputFile::~OutputFile() { abandon(); }
-
-bool OutputFile::open(const std::string& path) {
-    abandon();
-    path_ = path;
-    failed_ = false;
-    closeFailed_ = false;
-    const std::wstring wide = wideOf(path);
-    if (wide.empty()) return false;
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-
-    const std::wstring folder = folderOf(wide);
+bool createTemporaryBeside(const std::string& path, int& fd, std::string& temporaryPath) {
+    const std::size_t nameStart = fileNameStart(path);
+    const std::string folder = nameStart == 0 ? std::string(".\\") : path.substr(0, nameStart);
     const unsigned long stamp = GetCurrentProcessId() ^ GetTickCount();
+    // Exclusive creation makes the name unique; a taken one is tried again.
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        const std::wstring candidate = folder + L"\\.vorlanthe-" + std::to_wstring(stamp) + L"-" + std::to_wstring(attempt);
-        fd_ = _wopen(candidate.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (fd_ >= 0) {
-            temporaryPath_.assign(reinterpret_cast<const char*>(candidate.data()), candidate.size() * sizeof(wchar_t));
-            direct_ = false;
+        const std::string candidate = folder + ".vorlanthe-" + std::to_string(stamp) + "-" + std::to_string(attempt);
+        fd = _wopen(wideOf(candidate).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (fd >= 0) {
+            temporaryPath = candidate;
             return true;
         }
-        if (errno != EEXIST) break;
+        if (errno != EEXIST) return false;
     }
-    // No temporary file can be made in that folder: write the path itself.
-    fd_ = _wopen(wide.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (fd_ < 0) return false;
-    direct_ = true;
-    return true;
+    return false;
 }
 
-namespace {
-
-// The temporary path is kept as the raw bytes of its UTF-16 text.
-std::wstring wideFromRaw(const std::string& raw) {
-    std::wstring wide(raw.size() / sizeof(wchar_t), L'\0');
-    if (!wide.empty()) std::memcpy(wide.data(), raw.data(), wide.size() * sizeof(wchar_t));
-    return wide;
+bool openTruncated(const std::string& path, int& fd) {
+    const std::wstring wide = wideOf(path);
+    fd = wide.empty() ? -1 : _wopen(wide.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return fd >= 0;
 }
 
-}  // namespace
-
-bool OutputFile::write(const std::uint8_t* data, std::size_t size) {
-    if (fd_ < 0 || failed_) return false;
-    if (gFailingWrite != 0 && ++gWritesSeen == gFailingWrite) {
-        failed_ = true;
-        return false;
-    }
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const unsigned chunk = size > 0x40000000u ? 0x40000000u : static_cast<unsigned>(size);
-        const int written = _write(fd_, data, chunk);
-        if (written <= 0) {
-            failed_ = true;
-            return false;
-        }
+        const int written = _write(fd, data, chunk);
+        if (written <= 0) return false;
         data += written;
         size -= static_cast<std::size_t>(written);
     }
     return true;
 }
 
-bool OutputFile::flush() { return fd_ >= 0 && !failed_; }
+bool closeFile(int fd) { return _close(fd) == 0; }
 
-bool OutputFile::commit() {
-    if (fd_ < 0 || failed_) {
-        abandon();
-        return false;
-    }
-    const int fd = fd_;
-    fd_ = -1;
-    if (_close(fd) != 0) {
-        closeFailed_ = true;
-        if (!direct_) _wunlink(wideFromRaw(temporaryPath_).c_str());
-        temporaryPath_.clear();
-        return false;
-    }
-    if (direct_) return true;
-    const std::wstring temporary = wideFromRaw(temporaryPath_);
-    const bool moved = MoveFileExW(temporary.c_str(), wideOf(path_).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    if (!moved) _wunlink(temporary.c_str());
-    temporaryPath_.clear();
-    return moved;
+bool replaceFile(const std::string& temporaryPath, const std::string& path) {
+    return MoveFileExW(wideOf(temporaryPath).c_str(), wideOf(path).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-void OutputFile::abandon() {
-    if (fd_ >= 0) {
-        _close(fd_);
-        fd_ = -1;
-    }
-    if (!temporaryPath_.empty()) {
-        _wunlink(wideFromRaw(temporaryPath_).c_str());
-        temporaryPath_.clear();
-    }
-}
+void removeFile(const std::string& path) { _wunlink(wideOf(path).c_str()); }
 
 }  // namespace vorlanthe
