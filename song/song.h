@@ -67,7 +67,6 @@ inline EventIndex nextEvent(const Track& track, EventIndex pos) {
 }
 inline EventNode& eventAt(const Track& track, EventIndex pos) { return nodeAt(*track.pool, pos); }
 inline ByteView payloadOf(const Track& track, EventIndex pos) { return payloadAt(*track.pool, pos); }
-Event eventValue(const Track& track, EventIndex pos);
 
 // Adds a new Event at the end of the Track; the payload bytes are copied.
 void appendNewEvent(Track& track, std::uint32_t time, std::uint8_t status, std::uint8_t data1,

@@ -21,18 +21,6 @@ Track makeTrack(Song& song) {
     return track;
 }
 
-Event eventValue(const Track& track, EventIndex pos) {
-    const EventNode& node = eventAt(track, pos);
-    const ByteView payload = payloadOf(track, pos);
-    Event event;
-    event.time = node.time;
-    event.status = node.status;
-    event.data1 = node.data1;
-    event.data2 = node.data2;
-    event.payload.assign(payload.data, payload.data + payload.size);
-    return event;
-}
-
 namespace {
 
 void linkAtEnd(Track& track, EventIndex index) {
