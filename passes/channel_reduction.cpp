@@ -13,12 +13,22 @@ bool isNoteEvent(std::uint8_t status) { return status >= 0x80 && status <= 0x9F;
 void pruneSilentChannels(Song& song) {
     setTimeMode(song, TimeMode::Absolute);
     std::array<std::uint32_t, 16> notes{};
+    std::uint32_t channelsWithOtherEvents = 0;  // bit per channel
     for (const Track& track : song.tracks) {
         for (EventIndex pos = firstEvent(track); pos != kNoEvent; pos = nextEvent(track, pos)) {
             const std::uint8_t status = eventAt(track, pos).status;
-            if (isNoteEvent(status)) ++notes[status & 0x0F];
+            if (isNoteEvent(status)) {
+                ++notes[status & 0x0F];
+            } else if (status < 0xF0) {
+                channelsWithOtherEvents |= 1u << (status & 0x0F);
+            }
         }
     }
+    std::uint32_t silentChannelsWithEvents = 0;
+    for (unsigned channel = 0; channel < 16; ++channel) {
+        if (notes[channel] == 0 && (channelsWithOtherEvents & (1u << channel))) silentChannelsWithEvents |= 1u << channel;
+    }
+    if (silentChannelsWithEvents == 0) return;  // nothing to remove: spare the second walk
     for (Track& track : song.tracks) {
         for (EventIndex pos = firstEvent(track); pos != kNoEvent;) {
             const std::uint8_t status = eventAt(track, pos).status;
