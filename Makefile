@@ -27,7 +27,8 @@ package:
 
 # Windows: cross-built with MinGW-w64, tested under Wine as a Japanese system.
 WIN_BUILD ?= build-windows
-WINE_ENV = WINEDEBUG=-all WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix \
+# No Mono or Gecko: nothing here needs them, and their installers would ask.
+WINE_ENV = WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix \
 	LOCPATH=$(abspath $(WIN_BUILD))/locales LANG=ja_JP.UTF-8
 
 windows:
