@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vorlanthe {
 
@@ -23,10 +25,17 @@ public:
 
 private:
     void release();
+    // Takes bytes read into memory (where the file could not be mapped) as the file.
+    void adopt(std::vector<std::uint8_t>&& bytes) {
+        owned_ = std::move(bytes);
+        data_ = owned_.data();
+        size_ = owned_.size();
+    }
 
     const std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
     bool mapped_ = false;
+    std::vector<std::uint8_t> owned_;
 };
 
 // The largest input read: chunk ends and positions are 32-bit signed values.

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -14,13 +13,8 @@ namespace vorlanthe {
 InputFile::~InputFile() { release(); }
 
 void InputFile::release() {
-    if (data_ != nullptr) {
-        if (mapped_) {
-            ::munmap(const_cast<std::uint8_t*>(data_), size_);
-        } else {
-            delete[] data_;
-        }
-    }
+    if (mapped_) ::munmap(const_cast<std::uint8_t*>(data_), size_);
+    owned_ = {};
     data_ = nullptr;
     size_ = 0;
     mapped_ = false;
@@ -77,12 +71,7 @@ bool InputFile::open(const std::string& path) {
     const bool ok = readAll(fd, bytes);
     ::close(fd);
     if (!ok) return false;
-    size_ = bytes.size();
-    if (size_ > 0) {
-        auto* copy = new std::uint8_t[size_];
-        std::copy(bytes.begin(), bytes.end(), copy);
-        data_ = copy;
-    }
+    adopt(std::move(bytes));
     return true;
 }
 

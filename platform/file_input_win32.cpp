@@ -14,7 +14,7 @@ namespace vorlanthe {
 InputFile::~InputFile() { release(); }
 
 void InputFile::release() {
-    delete[] data_;
+    owned_ = {};
     data_ = nullptr;
     size_ = 0;
     mapped_ = false;
@@ -45,12 +45,7 @@ bool InputFile::open(const std::string& path) {
     }
     std::fclose(file);
     if (!ok) return false;
-    size_ = bytes.size();
-    if (size_ > 0) {
-        auto* copy = new std::uint8_t[size_];
-        std::copy(bytes.begin(), bytes.end(), copy);
-        data_ = copy;
-    }
+    adopt(std::move(bytes));
     return true;
 }
 
